@@ -1,0 +1,1 @@
+# target_sources for this part of the shell

@@ -1,0 +1,1 @@
+# test targets for this part of the shell
