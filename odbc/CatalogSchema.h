@@ -1,6 +1,6 @@
 #pragma once
 
-// The catalogue schema (Part 2.4). Its one source is odbc/Schema.sql; the
+// The catalogue schema. Its one source is odbc/Schema.sql; the
 // build embeds that file, and this header hands its text to the builder and
 // to the tests.
 
@@ -14,15 +14,16 @@ std::string_view CatalogSchemaSql();
 
 // What a store-position column holds, by its marker comment in Schema.sql.
 enum class TMediaKind {
-  Text,     // "-- @text": an RTF item in Musarix.St
-  Picture,  // "-- @picture": a BMP item in Musarix.St
-  Sound     // "-- @sound": a WAV item in Musarix.Sb
+    Text,    // "-- @text": an RTF item in Musarix.St
+    Picture, // "-- @picture": a BMP item in Musarix.St
+    Sound    // "-- @sound": a WAV item in Musarix.Sb
 };
 
-struct TMediaColumn {
-  std::string Table;
-  std::string Column;
-  TMediaKind Kind;
+struct TMediaColumn
+{
+    std::string Table;
+    std::string Column;
+    TMediaKind Kind;
 };
 
 // Every column of the schema that holds a store position, in the order of
@@ -32,7 +33,7 @@ const std::vector<TMediaColumn>& CatalogMediaColumns();
 // The media column Table.Column (exact upper-case names), or nullptr.
 const TMediaColumn* FindMediaColumn(std::string_view Table, std::string_view Column);
 
-// File names in the data directory (Parts 1.2, 2.5).
+// File names in the data directory.
 inline constexpr const char* CatalogDatabaseFile = "Musarix.db";
 inline constexpr const char* TextStoreFile = "Musarix.St";
 inline constexpr const char* SoundStoreFile = "Musarix.Sb";

@@ -9,10 +9,10 @@ Exception::Exception(std::string message, int helpContext)
 
 const char* Exception::what() const noexcept
 {
-  return message_.c_str();
+    return message_.c_str();
 }
 
 void Exception::SetMessage(std::string message)
 {
-  message_ = std::move(message);
+    message_ = std::move(message);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-// The program's general exception class (unit OCL, Part 2.1/2.2).
+// The program's general exception class (unit OCL).
 //
 // Every error of the program that is not an ODBC return code is raised as an
 // Exception: its message is the text the user sees in the application's
@@ -13,19 +13,20 @@
 #include <exception>
 #include <string>
 
-class Exception : public std::exception {
+class Exception : public std::exception
+{
 public:
-  explicit Exception(std::string message, int helpContext = 0);
+    explicit Exception(std::string message, int helpContext = 0);
 
-  // The message text (UTF-8); what() returns the same text.
-  const char* what() const noexcept override;
-  const std::string& Message() const noexcept { return message_; }
-  void SetMessage(std::string message);
+    // The message text (UTF-8); what() returns the same text.
+    const char* what() const noexcept override;
+    const std::string& Message() const noexcept { return message_; }
+    void SetMessage(std::string message);
 
-  int HelpContext() const noexcept { return helpContext_; }
-  void SetHelpContext(int helpContext) noexcept { helpContext_ = helpContext; }
+    int HelpContext() const noexcept { return helpContext_; }
+    void SetHelpContext(int helpContext) noexcept { helpContext_ = helpContext; }
 
 private:
-  std::string message_;
-  int helpContext_ = 0;
+    std::string message_;
+    int helpContext_ = 0;
 };

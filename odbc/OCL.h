@@ -1,6 +1,6 @@
 #pragma once
 
-// Unit OCL: the ODBC object layer (Parts 2.1 and 2.2).
+// Unit OCL: the ODBC object layer.
 //
 //   THenv       the ODBC environment; owns the error object
 //   THdbc       one connection

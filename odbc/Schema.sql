@@ -3,7 +3,7 @@
 -- the tests create their databases from it; both get the text through
 -- odbc/CatalogSchema.h, which the build generates from this file.
 --
--- Conventions (Part 2.4 of the specification):
+-- Conventions:
 --
 -- * Keys are INTEGER. A single key is declared INTEGER PRIMARY KEY (SQLite's
 --   row id, so it is indexed by the table itself); the link tables have a
@@ -406,7 +406,7 @@ CREATE TABLE ADRESSE (
 CREATE INDEX IX_ADRESSE_NAME ON ADRESSE (ADRE_NAME);
 CREATE INDEX IX_ADRESSE_TYP_NAME ON ADRESSE (ADRE_TYP, ADRE_NAME);
 
--- Guided questions (Parts 5.1 and 5.2) -------------------------------------
+-- Guided questions -------------------------------------
 
 -- ITEM_NAME and ITEM_SUBST are written by the question screen. The item -1
 -- (named "?", topic -1) ends a sentence; the level-1 items have the record

@@ -1,7 +1,7 @@
 #pragma once
 
-// The program's own items in the system store Musarix.Sy (Parts 1.2, 1.3,
-// 1.6, 2.5): fixed positions, and the room each slot has before the next one.
+// The program's own items in the system store Musarix.Sy: fixed
+// positions, and the room each slot has before the next one.
 // The catalogue builder places the items there; the program reads them.
 
 #include <cstdint>
@@ -16,7 +16,10 @@ inline constexpr int IntroTileWidth = 160;
 inline constexpr int IntroTileHeight = 160;
 inline constexpr std::uint32_t IntroTileBytes = 26678;
 inline constexpr std::int64_t IntroTileStep = 26686;
-inline constexpr std::int64_t IntroTile(int k) { return 1024 + k * IntroTileStep; }
+inline constexpr std::int64_t IntroTile(int k)
+{
+    return 1024 + k * IntroTileStep;
+}
 
 // Wallpapers: 100 x 100 pixels, 256 colours (BMP files of 11078 bytes),
 // tiled behind the full-screen screens and behind the dialog-sized ones.
@@ -42,10 +45,17 @@ inline constexpr std::int64_t ErrorSound = 1729408;
 
 // Each slot ends exactly where the next one begins.
 static_assert(SystemStore::IntroTile(SystemStore::IntroTileCount) == SystemStore::ScreenWallpaper);
-static_assert(SystemStore::IntroTile(1) - SystemStore::IntroTile(0) == 8 + SystemStore::IntroTileBytes);
-static_assert(SystemStore::ScreenWallpaper + 8 + SystemStore::WallpaperBytes == SystemStore::DialogWallpaper);
-static_assert(SystemStore::DialogWallpaper + 8 + SystemStore::WallpaperBytes == SystemStore::IntroMusic);
-static_assert(SystemStore::IntroMusic + 8 + SystemStore::IntroMusicMaxBytes == SystemStore::ClosingMusic);
-static_assert(SystemStore::ClosingMusic + 8 + SystemStore::ClosingMusicMaxBytes == SystemStore::ClickSound);
-static_assert(SystemStore::ClickSound + 8 + SystemStore::ClickSoundMaxBytes == SystemStore::LinkSound);
-static_assert(SystemStore::LinkSound + 8 + SystemStore::LinkSoundMaxBytes == SystemStore::ErrorSound);
+static_assert(SystemStore::IntroTile(1) - SystemStore::IntroTile(0) ==
+              8 + SystemStore::IntroTileBytes);
+static_assert(SystemStore::ScreenWallpaper + 8 + SystemStore::WallpaperBytes ==
+              SystemStore::DialogWallpaper);
+static_assert(SystemStore::DialogWallpaper + 8 + SystemStore::WallpaperBytes ==
+              SystemStore::IntroMusic);
+static_assert(SystemStore::IntroMusic + 8 + SystemStore::IntroMusicMaxBytes ==
+              SystemStore::ClosingMusic);
+static_assert(SystemStore::ClosingMusic + 8 + SystemStore::ClosingMusicMaxBytes ==
+              SystemStore::ClickSound);
+static_assert(SystemStore::ClickSound + 8 + SystemStore::ClickSoundMaxBytes ==
+              SystemStore::LinkSound);
+static_assert(SystemStore::LinkSound + 8 + SystemStore::LinkSoundMaxBytes ==
+              SystemStore::ErrorSound);

@@ -1,7 +1,7 @@
 #pragma once
 
 // THbase: common base of the ODBC handle classes THenv, THdbc and THstmt
-// (unit OCL, Part 2.1).
+// (unit OCL).
 //
 // OWNERSHIP AND LIFETIME (the rule of the whole layer)
 //
@@ -47,77 +47,78 @@
 class THenv;
 class TChildren;
 
-class THbase {
+class THbase
+{
 public:
-  THbase(const THbase&) = delete;
-  THbase& operator=(const THbase&) = delete;
-  THbase(THbase&&) = delete;
-  THbase& operator=(THbase&&) = delete;
-  virtual ~THbase();
+    THbase(const THbase&) = delete;
+    THbase& operator=(const THbase&) = delete;
+    THbase(THbase&&) = delete;
+    THbase& operator=(THbase&&) = delete;
+    virtual ~THbase();
 
-  // The component name used in messages ("Henv1", "Hdbc1", "Hstmt1", ...).
-  const std::string& Name() const noexcept { return name_; }
-  void SetName(std::string name);
+    // The component name used in messages ("Henv1", "Hdbc1", "Hstmt1", ...).
+    const std::string& Name() const noexcept { return name_; }
+    void SetName(std::string name);
 
-  // True while the ODBC handle is allocated.
-  bool Initialised() const noexcept { return initialised_; }
-  // The ODBC handle (SQL_NULL_HANDLE while not allocated).
-  SQLHANDLE Handle() const noexcept { return handle_; }
-  // The return code of the last ODBC call of this object.
-  SQLRETURN LastReturnCode() const noexcept { return returnCode_; }
+    // True while the ODBC handle is allocated.
+    bool Initialised() const noexcept { return initialised_; }
+    // The ODBC handle (SQL_NULL_HANDLE while not allocated).
+    SQLHANDLE Handle() const noexcept { return handle_; }
+    // The return code of the last ODBC call of this object.
+    SQLRETURN LastReturnCode() const noexcept { return returnCode_; }
 
-  // Frees the ODBC handle, after terminating the children that depend on it.
-  // Does nothing when the handle is not allocated. Raises EODBC when a free
-  // call fails (the handle then stays allocated and registered).
-  virtual void Terminate() = 0;
+    // Frees the ODBC handle, after terminating the children that depend on it.
+    // Does nothing when the handle is not allocated. Raises EODBC when a free
+    // call fails (the handle then stays allocated and registered).
+    virtual void Terminate() = 0;
 
-  // The success test: SQL_SUCCESS or SQL_SUCCESS_WITH_INFO.
-  static bool IsSuccess(SQLRETURN rc) noexcept
-  {
-    return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO;
-  }
+    // The success test: SQL_SUCCESS or SQL_SUCCESS_WITH_INFO.
+    static bool IsSuccess(SQLRETURN rc) noexcept
+    {
+        return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO;
+    }
 
 protected:
-  explicit THbase(std::string name);
+    explicit THbase(std::string name);
 
-  // Stores rc as the last return code; when it is not a success, hands it to
-  // the environment's error object, which raises EODBC (Sender: this).
-  void Check(SQLRETURN rc);
-  // Stores rc as the last return code only.
-  void Store(SQLRETURN rc) noexcept { returnCode_ = rc; }
-  // Raises EODBC for rc through the environment's error object.
-  [[noreturn]] void RaiseError(SQLRETURN rc);
+    // Stores rc as the last return code; when it is not a success, hands it to
+    // the environment's error object, which raises EODBC (Sender: this).
+    void Check(SQLRETURN rc);
+    // Stores rc as the last return code only.
+    void Store(SQLRETURN rc) noexcept { returnCode_ = rc; }
+    // Raises EODBC for rc through the environment's error object.
+    [[noreturn]] void RaiseError(SQLRETURN rc);
 
-  // The environment whose error object reports failures of this object.
-  virtual THenv* Environment() const noexcept = 0;
+    // The environment whose error object reports failures of this object.
+    virtual THenv* Environment() const noexcept = 0;
 
-  // Frees the handle (and the children's handles first) without raising;
-  // used by destructors. Afterwards the object is not initialised and not
-  // registered with its parent.
-  virtual void ReleaseHandle() noexcept = 0;
+    // Frees the handle (and the children's handles first) without raising;
+    // used by destructors. Afterwards the object is not initialised and not
+    // registered with its parent.
+    virtual void ReleaseHandle() noexcept = 0;
 
-  // The back-reference (Henv of a connection, Hdbc of a statement).
-  THbase* ParentLink() const noexcept { return parent_; }
-  // Changes the back-reference; the parent learns that this object refers to
-  // it, so that it can clear the reference when it is destroyed.
-  void SetParentLink(THbase* parent);
+    // The back-reference (Henv of a connection, Hdbc of a statement).
+    THbase* ParentLink() const noexcept { return parent_; }
+    // Changes the back-reference; the parent learns that this object refers to
+    // it, so that it can clear the reference when it is destroyed.
+    void SetParentLink(THbase* parent);
 
-  void SetHandle(SQLHANDLE handle) noexcept { handle_ = handle; }
-  void SetInitialised(bool initialised) noexcept { initialised_ = initialised; }
+    void SetHandle(SQLHANDLE handle) noexcept { handle_ = handle; }
+    void SetInitialised(bool initialised) noexcept { initialised_ = initialised; }
 
 private:
-  friend class TChildren;
+    friend class TChildren;
 
-  std::string name_;
-  SQLHANDLE handle_ = SQL_NULL_HANDLE;
-  bool initialised_ = false;
-  SQLRETURN returnCode_ = SQL_SUCCESS;
-  THbase* parent_ = nullptr;
-  std::vector<THbase*> referrers_;  // objects whose back-reference is this object
+    std::string name_;
+    SQLHANDLE handle_ = SQL_NULL_HANDLE;
+    bool initialised_ = false;
+    SQLRETURN returnCode_ = SQL_SUCCESS;
+    THbase* parent_ = nullptr;
+    std::vector<THbase*> referrers_; // objects whose back-reference is this object
 };
 
 namespace ocl_detail {
 // Length of the longest prefix of text[0, size) that does not end inside a
 // UTF-8 sequence (used where a driver buffer may have cut a text).
 std::size_t CompleteUtf8Length(const char* text, std::size_t size) noexcept;
-}  // namespace ocl_detail
+} // namespace ocl_detail

@@ -1,4 +1,4 @@
-# The ODBC object layer (unit OCL, Parts 2.1 and 2.2) and the program's
+# The ODBC object layer (unit OCL) and the program's
 # general exception class. Included by odbc/CMakeLists.txt.
 target_sources(musarix_odbc PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/OCL.h

@@ -15,15 +15,16 @@
 #include <utility>
 #include <vector>
 
-struct TBuildSummary {
-  std::vector<std::pair<std::string, int>> RowsPerTable;  // every table, by name
-  int Texts = 0;      // distinct text items in Musarix.St
-  int Pictures = 0;   // distinct picture items in Musarix.St
-  int Sounds = 0;     // distinct sound items in Musarix.Sb
-  int SystemItems = 0;
-  std::int64_t TextStoreBytes = 0;
-  std::int64_t SoundStoreBytes = 0;
-  std::int64_t SystemStoreBytes = 0;
+struct TBuildSummary
+{
+    std::vector<std::pair<std::string, int>> RowsPerTable; // every table, by name
+    int Texts = 0;                                         // distinct text items in Musarix.St
+    int Pictures = 0;                                      // distinct picture items in Musarix.St
+    int Sounds = 0;                                        // distinct sound items in Musarix.Sb
+    int SystemItems = 0;
+    std::int64_t TextStoreBytes = 0;
+    std::int64_t SoundStoreBytes = 0;
+    std::int64_t SystemStoreBytes = 0;
 };
 
 // Builds the catalogue of SourceDir into OutputDir. Throws TBuildError (see

@@ -12,30 +12,32 @@
 #include <string>
 #include <vector>
 
-struct TGeneratorSpec {
-  std::string Prefix;                        // "gen" or "synth"
-  std::map<std::string, std::string> Options;
-  std::vector<std::string> Words;            // the words that are no options
+struct TGeneratorRecipe
+{
+    std::string Prefix; // "gen" or "synth"
+    std::map<std::string, std::string> Options;
+    std::vector<std::string> Words; // the words that are no options
 };
 
 // True when Value starts with Prefix followed by ":" (e.g. "gen:").
 bool IsGeneratorValue(const std::string& Value, const std::string& Prefix);
 
 // Splits "prefix: words..." (the prefix is checked by the caller).
-TGeneratorSpec ParseGeneratorSpec(const std::string& Value);
+TGeneratorRecipe ParseGeneratorRecipe(const std::string& Value);
 
 // Option readers; they throw TBuildError(File, Line, ...) for malformed values
 // and for values outside [Min, Max].
-int IntOption(const TGeneratorSpec& Spec, const std::string& Key, int Default, int Min, int Max,
+int IntOption(const TGeneratorRecipe& Recipe, const std::string& Key, int Default, int Min, int Max,
               const std::string& File, int Line);
-double RealOption(const TGeneratorSpec& Spec, const std::string& Key, double Default, double Min, double Max,
-                  const std::string& File, int Line);
-std::string TextOption(const TGeneratorSpec& Spec, const std::string& Key, const std::string& Default);
+double RealOption(const TGeneratorRecipe& Recipe, const std::string& Key, double Default,
+                  double Min, double Max, const std::string& File, int Line);
+std::string TextOption(const TGeneratorRecipe& Recipe, const std::string& Key,
+                       const std::string& Default);
 
-// Throws when Spec has an option not in Known (a misspelt option would
+// Throws when Recipe has an option not in Known (a misspelt option would
 // otherwise be ignored silently).
-void CheckOptions(const TGeneratorSpec& Spec, const std::vector<std::string>& Known, const std::string& File,
-                  int Line);
+void CheckOptions(const TGeneratorRecipe& Recipe, const std::vector<std::string>& Known,
+                  const std::string& File, int Line);
 
 // A stable 32-bit hash (FNV-1a) for seeds.
 unsigned SeedHash(const std::string& Text);

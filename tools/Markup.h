@@ -8,7 +8,7 @@
 //   break instead (for lyrics and poems).
 // - **bold**, *italic*.
 // - [visible text](CODE) is a link: the visible text, underlined, followed by
-//   the hidden link code (Part 4.2), e.g. [Gustav Mahler](P:Mahler, Gustav)
+//   the hidden link code, e.g. [Gustav Mahler](P:Mahler, Gustav)
 //   or [seine Band](b:3). Parentheses inside CODE must be balanced.
 // - A backslash before * [ ] ( ) or \ writes that character itself.
 //
@@ -27,7 +27,8 @@ using TLinkCheck = std::function<void(const std::string& Code, int Line)>;
 
 // Converts the lines of a markup file (File as shown in messages) to RTF.
 // Throws TBuildError for unclosed bold, italic or links.
-std::string MarkupToRtf(const std::vector<std::string>& Lines, const std::string& File, const TLinkCheck& CheckLink);
+std::string MarkupToRtf(const std::vector<std::string>& Lines, const std::string& File,
+                        const TLinkCheck& CheckLink);
 
 // Appends UTF-8 Text to Rtf with RTF escapes (see above).
 void AppendRtfText(std::string& Rtf, const std::string& Text);

@@ -23,7 +23,8 @@ QImage ToCataloguePicture(const QImage& Image);
 
 // Reads a picture file (PNG, BMP, JPEG, GIF ...). Throws TBuildError naming
 // File and Line (where the file is named) when it cannot be read.
-QImage LoadPictureFile(const std::string& Path, const std::string& ShownPath, const std::string& File, int Line);
+QImage LoadPictureFile(const std::string& Path, const std::string& ShownPath,
+                       const std::string& File, int Line);
 
 // A generated picture ("gen:" value):
 //   kind=pattern   width= height= (default 200 x 200), seed=word, hue=0..359:
@@ -31,4 +32,4 @@ QImage LoadPictureFile(const std::string& Path, const std::string& ShownPath, co
 //   kind=intro     the 640 x 480 intro picture (staff lines and notes on a
 //                  dark ground); hue= shifts its colours
 //   kind=wallpaper a seamless 100 x 100 tile, dark and quiet; hue=, seed=
-QImage GeneratePicture(const TGeneratorSpec& Spec, const std::string& File, int Line);
+QImage GeneratePicture(const TGeneratorRecipe& Recipe, const std::string& File, int Line);

@@ -8,11 +8,12 @@
 #include <string>
 #include <vector>
 
-struct TWavInfo {
-  int Channels = 0;
-  int SampleRate = 0;
-  int BitsPerSample = 0;
-  std::size_t DataBytes = 0;
+struct TWavInfo
+{
+    int Channels = 0;
+    int SampleRate = 0;
+    int BitsPerSample = 0;
+    std::size_t DataBytes = 0;
 };
 
 // Checks that Bytes is a RIFF WAVE file with uncompressed PCM (8 or 16 bit,
@@ -26,4 +27,4 @@ std::string CheckPcmWav(const std::vector<char>& Bytes, TWavInfo* Info = nullptr
 //   (default 22050), bits=8|16 (default 16), volume=0..1 (default 0.5)
 // and the notes: C4, F#3, Bb5 ..., R for a rest, chords as C4+E4+G4, each
 // with an optional length in beats after a colon (C4:0.5; default 1).
-std::vector<char> SynthesizeWav(const TGeneratorSpec& Spec, const std::string& File, int Line);
+std::vector<char> SynthesizeWav(const TGeneratorRecipe& Recipe, const std::string& File, int Line);

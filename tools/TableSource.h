@@ -21,21 +21,24 @@
 #include <string>
 #include <vector>
 
-struct TSourceField {
-  std::string Column;
-  std::string Value;
-  int Line = 0;
+struct TSourceField
+{
+    std::string Column;
+    std::string Value;
+    int Line = 0;
 };
 
-struct TSourceRecord {
-  int Line = 0;  // the line of the record's header or row
-  std::vector<TSourceField> Fields;
+struct TSourceRecord
+{
+    int Line = 0; // the line of the record's header or row
+    std::vector<TSourceField> Fields;
 };
 
-struct TTableSource {
-  std::string Table;
-  std::string File;  // as shown in messages, e.g. "tables/PERSON.txt"
-  std::vector<TSourceRecord> Records;
+struct TTableSource
+{
+    std::string Table;
+    std::string File; // as shown in messages, e.g. "tables/PERSON.txt"
+    std::vector<TSourceRecord> Records;
 };
 
 // Parses the lines of a table file. KeyColumn is the table's single INTEGER

@@ -13,31 +13,31 @@
 #include <string>
 #include <string_view>
 
-struct OclCatalogue {
-  TestDataSource Source;
-  THenv Env{"Henv1"};
-  THdbc Dbc{&Env, "Hdbc1"};
+struct OclCatalogue
+{
+    TestDataSource Source;
+    THenv Env{"Henv1"};
+    THdbc Dbc{&Env, "Hdbc1"};
 
-  explicit OclCatalogue(std::string_view setupSql, TestDataSource::Options options = {})
-      : Source(setupSql, std::move(options))
-  {
-    Dbc.SetDataSource(Source.Name());
-  }
+    explicit OclCatalogue(std::string_view setupSql, TestDataSource::Options options = {})
+        : Source(setupSql, std::move(options))
+    {
+        Dbc.SetDataSource(Source.Name());
+    }
 };
 
 // Runs body and expects it to raise exactly this Exception text (and not an
 // EODBC).
-template <typename Body>
-void ExpectGeneralException(Body&& body, const std::string& message)
+template <typename Body> void ExpectGeneralException(Body&& body, const std::string& message)
 {
-  try {
-    body();
-    ADD_FAILURE() << "no exception, expected \"" << message << "\"";
-  } catch (const EODBC& e) {
-    ADD_FAILURE() << "EODBC \"" << e.what() << "\", expected the general exception \"" << message
-                  << "\"";
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), message);
-    EXPECT_STREQ(e.what(), message.c_str());
-  }
+    try {
+        body();
+        ADD_FAILURE() << "no exception, expected \"" << message << "\"";
+    } catch (const EODBC& e) {
+        ADD_FAILURE() << "EODBC \"" << e.what() << "\", expected the general exception \""
+                      << message << "\"";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), message);
+        EXPECT_STREQ(e.what(), message.c_str());
+    }
 }
