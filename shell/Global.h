@@ -69,3 +69,9 @@ void PlayErrorSound();
 enum class TInterfaceSound { Link, Click, Error };
 using TSoundObserver = std::function<void(TInterfaceSound)>;
 void SetSoundObserver(TSoundObserver Observer);
+
+// The prompt for the data asks the user through a message box. Tests answer
+// it instead: the function returns true for "Retry", false for "Cancel".
+// An empty function brings the message box back.
+using TDataPrompt = std::function<bool()>;
+void SetDataPromptForTesting(TDataPrompt Prompt);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 #include <memory>
 
@@ -58,6 +59,10 @@ public:
     static void SetDisplaySizeForTesting(const QSize& Size);
     static QSize DisplaySize();
 
+    // Decoded wallpaper tiles are kept per item for the run; the cache must
+    // be emptied when the system store is closed or replaced.
+    static void ClearWallpaperCache();
+
 protected:
     // Every key release of the screen or any of its controls comes here
     // first (key preview). Return true when the key was used.
@@ -68,6 +73,15 @@ protected:
     void keyPressEvent(QKeyEvent* Event) override;
 
 private:
+    // Takes the screen's key preview (and the wallpaper's painting) to a new
+    // control and everything inside it.
+    void WatchControl(QObject* Control);
+    bool BelongsToScreen(QObject* Watched) const;
+    // Key events not used by a control travel up to its parents, through the
+    // filter again; only the first stop may reach FormKeyUp.
+    bool IsForwardedKey(QObject* Watched, const QEvent* Event) const;
+    void ShowHelpForFocus();
+
     bool FPositionRead = false;
     bool FImploded = false;
     int FSavedLeft = 0;
@@ -76,6 +90,8 @@ private:
     int FHelpContext = 0;
     qint64 FWallpaperItem = 0;
     QWidget* FWallpaper = nullptr;
+    const QEvent* FLastKeyEvent = nullptr;
+    QPointer<QWidget> FLastKeyReceiver;
 };
 
 // Creates a screen without parent (it belongs to the application), runs it

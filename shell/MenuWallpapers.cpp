@@ -1,0 +1,6 @@
+#include "shell/MenuWallpapers.h"
+
+#include "odbc/SystemStore.h"
+
+const qint64 ScreenWallpaperItem = SystemStore::ScreenWallpaper;
+const qint64 DialogWallpaperItem = SystemStore::DialogWallpaper;

@@ -1,0 +1,4 @@
+#pragma once
+
+// Shows the closing screen modally and returns when it has closed.
+void ShowOutro();
