@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace SystemStore {
+namespace SystemItem {
 
 // Intro tiles: 12 pictures of 160 x 160 pixels in 256 colours (BMP files of
 // exactly 26678 bytes), tile k (0 ... 11) at 1024 + k * 26686. Tile k shows
@@ -41,21 +41,21 @@ inline constexpr std::uint32_t LinkSoundMaxBytes = 2094;
 // The last item: no limit but the 32-bit positions.
 inline constexpr std::int64_t ErrorSound = 1729408;
 
-} // namespace SystemStore
+} // namespace SystemItem
 
 // Each slot ends exactly where the next one begins.
-static_assert(SystemStore::IntroTile(SystemStore::IntroTileCount) == SystemStore::ScreenWallpaper);
-static_assert(SystemStore::IntroTile(1) - SystemStore::IntroTile(0) ==
-              8 + SystemStore::IntroTileBytes);
-static_assert(SystemStore::ScreenWallpaper + 8 + SystemStore::WallpaperBytes ==
-              SystemStore::DialogWallpaper);
-static_assert(SystemStore::DialogWallpaper + 8 + SystemStore::WallpaperBytes ==
-              SystemStore::IntroMusic);
-static_assert(SystemStore::IntroMusic + 8 + SystemStore::IntroMusicMaxBytes ==
-              SystemStore::ClosingMusic);
-static_assert(SystemStore::ClosingMusic + 8 + SystemStore::ClosingMusicMaxBytes ==
-              SystemStore::ClickSound);
-static_assert(SystemStore::ClickSound + 8 + SystemStore::ClickSoundMaxBytes ==
-              SystemStore::LinkSound);
-static_assert(SystemStore::LinkSound + 8 + SystemStore::LinkSoundMaxBytes ==
-              SystemStore::ErrorSound);
+static_assert(SystemItem::IntroTile(SystemItem::IntroTileCount) == SystemItem::ScreenWallpaper);
+static_assert(SystemItem::IntroTile(1) - SystemItem::IntroTile(0) ==
+              8 + SystemItem::IntroTileBytes);
+static_assert(SystemItem::ScreenWallpaper + 8 + SystemItem::WallpaperBytes ==
+              SystemItem::DialogWallpaper);
+static_assert(SystemItem::DialogWallpaper + 8 + SystemItem::WallpaperBytes ==
+              SystemItem::IntroMusic);
+static_assert(SystemItem::IntroMusic + 8 + SystemItem::IntroMusicMaxBytes ==
+              SystemItem::ClosingMusic);
+static_assert(SystemItem::ClosingMusic + 8 + SystemItem::ClosingMusicMaxBytes ==
+              SystemItem::ClickSound);
+static_assert(SystemItem::ClickSound + 8 + SystemItem::ClickSoundMaxBytes ==
+              SystemItem::LinkSound);
+static_assert(SystemItem::LinkSound + 8 + SystemItem::LinkSoundMaxBytes ==
+              SystemItem::ErrorSound);

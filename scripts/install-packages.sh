@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev libgl-dev
+  qt6-multimedia-dev gstreamer1.0-plugins-base
   unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3 libsqlite3-dev
   fonts-liberation2
   googletest libgtest-dev libbenchmark-dev

@@ -1,6 +1,7 @@
 #include "shell/Global.h"
 
 #include "odbc/OCL.h"
+#include "odbc/SystemStore.h"
 #include "odbc/Vlf.h"
 #include "shell/HintFilter.h"
 #include "shell/IniFile.h"
@@ -60,12 +61,9 @@ const QString SectionInstall = QStringLiteral("INSTALL");
 constexpr const char* CatalogUser = "DBA";
 constexpr const char* CatalogPassword = "MSX";
 
-// Positions of the interface sounds in the system store. (odbc/SystemStore.h
-// names them too, but its namespace SystemStore cannot share a translation
-// unit with the global store variable of the same name.)
-constexpr qint64 LinkSoundItem = 1727306;
-constexpr qint64 ClickSoundItem = 1718312;
-constexpr qint64 ErrorSoundItem = 1729408;
+constexpr qint64 LinkSoundItem = SystemItem::LinkSound;
+constexpr qint64 ClickSoundItem = SystemItem::ClickSound;
+constexpr qint64 ErrorSoundItem = SystemItem::ErrorSound;
 
 TSoundObserver SoundObserver;
 TDataPrompt DataPrompt;

@@ -15,7 +15,7 @@
 #include "shell/MenuLyri.h"
 #include "shell/MenuScho.h"
 #include "shell/MenuTon.h"
-#include "shell/MenuWallpapers.h"
+#include "odbc/SystemStore.h"
 #include "shell/Setup.h"
 
 #include <QApplication>
@@ -39,7 +39,7 @@ TfrmMain::TfrmMain(QWidget* Parent) : TMusaForm(Parent)
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(640, 480);
     SetHelpContext(3);
-    SetWallpaper(ScreenWallpaperItem);
+    SetWallpaper(SystemItem::ScreenWallpaper);
     THintFilter::Install();
 
     lblTitel = new TShadowLabel(QStringLiteral("Musarix Hauptmenü"), this);

@@ -4,7 +4,7 @@
 #include "controls/ShapeBut.h"
 #include "shell/Global.h"
 #include "shell/MenuArt.h"
-#include "shell/MenuWallpapers.h"
+#include "odbc/SystemStore.h"
 
 #include <QKeyEvent>
 
@@ -35,7 +35,7 @@ TTopicMenu::TTopicMenu(const QString& Title, QSize ClientSize, int HelpContext,
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(ClientSize);
     SetHelpContext(HelpContext);
-    SetWallpaper(DialogWallpaperItem);
+    SetWallpaper(SystemItem::DialogWallpaper);
 
     lblTitel = new TShadowLabel(Title, this);
     lblTitel->setObjectName(QStringLiteral("lblTitel"));

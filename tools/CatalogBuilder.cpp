@@ -799,14 +799,14 @@ void Builder::WriteSystemStore()
         std::uint32_t MaxBytes; // 0: none
     };
     static const Slot slots[] = {
-        {"INTRO_PICTURE", true, SystemStore::IntroTile(0), 0},
-        {"SCREEN_WALLPAPER", true, SystemStore::ScreenWallpaper, SystemStore::WallpaperBytes},
-        {"DIALOG_WALLPAPER", true, SystemStore::DialogWallpaper, SystemStore::WallpaperBytes},
-        {"INTRO_MUSIC", false, SystemStore::IntroMusic, SystemStore::IntroMusicMaxBytes},
-        {"CLOSING_MUSIC", false, SystemStore::ClosingMusic, SystemStore::ClosingMusicMaxBytes},
-        {"CLICK_SOUND", false, SystemStore::ClickSound, SystemStore::ClickSoundMaxBytes},
-        {"LINK_SOUND", false, SystemStore::LinkSound, SystemStore::LinkSoundMaxBytes},
-        {"ERROR_SOUND", false, SystemStore::ErrorSound, 0},
+        {"INTRO_PICTURE", true, SystemItem::IntroTile(0), 0},
+        {"SCREEN_WALLPAPER", true, SystemItem::ScreenWallpaper, SystemItem::WallpaperBytes},
+        {"DIALOG_WALLPAPER", true, SystemItem::DialogWallpaper, SystemItem::WallpaperBytes},
+        {"INTRO_MUSIC", false, SystemItem::IntroMusic, SystemItem::IntroMusicMaxBytes},
+        {"CLOSING_MUSIC", false, SystemItem::ClosingMusic, SystemItem::ClosingMusicMaxBytes},
+        {"CLICK_SOUND", false, SystemItem::ClickSound, SystemItem::ClickSoundMaxBytes},
+        {"LINK_SOUND", false, SystemItem::LinkSound, SystemItem::LinkSoundMaxBytes},
+        {"ERROR_SOUND", false, SystemItem::ErrorSound, 0},
     };
     std::map<std::string, std::pair<std::string, int>> values;
     const std::vector<std::string> lines = ReadSourceLines(path.string(), file);
@@ -849,9 +849,9 @@ void Builder::WriteSystemStore()
             else
                 image = LoadPictureFile(AssetPath(value, file, line, "picture").string(), value,
                                         file, line);
-            if (slot.Position == SystemStore::IntroTile(0)) {
-                constexpr int width = 4 * SystemStore::IntroTileWidth;
-                constexpr int height = 3 * SystemStore::IntroTileHeight;
+            if (slot.Position == SystemItem::IntroTile(0)) {
+                constexpr int width = 4 * SystemItem::IntroTileWidth;
+                constexpr int height = 3 * SystemItem::IntroTileHeight;
                 if (image.width() != width || image.height() != height)
                     throw TBuildError(file, line,
                                       name + " is " + std::to_string(image.width()) + " x " +
@@ -859,31 +859,31 @@ void Builder::WriteSystemStore()
                                           " pixels; it must be 640 x 480 (cut into twelve tiles of "
                                           "160 x 160, each a "
                                           "256-colour BMP of exactly " +
-                                          std::to_string(SystemStore::IntroTileBytes) + " bytes)");
-                for (int k = 0; k < SystemStore::IntroTileCount; ++k) {
+                                          std::to_string(SystemItem::IntroTileBytes) + " bytes)");
+                for (int k = 0; k < SystemItem::IntroTileCount; ++k) {
                     const QImage tile = ToIndexed256(
-                        image.copy((k % 4) * SystemStore::IntroTileWidth,
-                                   (k / 4) * SystemStore::IntroTileHeight,
-                                   SystemStore::IntroTileWidth, SystemStore::IntroTileHeight));
+                        image.copy((k % 4) * SystemItem::IntroTileWidth,
+                                   (k / 4) * SystemItem::IntroTileHeight,
+                                   SystemItem::IntroTileWidth, SystemItem::IntroTileHeight));
                     const std::vector<char> bmp = EncodeBmp(tile);
-                    if (bmp.size() != SystemStore::IntroTileBytes)
+                    if (bmp.size() != SystemItem::IntroTileBytes)
                         throw TBuildError(file, line,
                                           name + ": tile " + std::to_string(k + 1) + " became " +
                                               std::to_string(bmp.size()) +
                                               " bytes; its slot holds exactly " +
-                                              std::to_string(SystemStore::IntroTileBytes));
-                    store.Place(SystemStore::IntroTile(k), bmp);
+                                              std::to_string(SystemItem::IntroTileBytes));
+                    store.Place(SystemItem::IntroTile(k), bmp);
                     ++FSummary.SystemItems;
                 }
             } else {
-                if (image.width() != SystemStore::WallpaperWidth ||
-                    image.height() != SystemStore::WallpaperHeight)
+                if (image.width() != SystemItem::WallpaperWidth ||
+                    image.height() != SystemItem::WallpaperHeight)
                     throw TBuildError(
                         file, line,
                         name + " is " + std::to_string(image.width()) + " x " +
                             std::to_string(image.height()) +
                             " pixels; a wallpaper must be 100 x 100 (a 256-colour BMP of exactly " +
-                            std::to_string(SystemStore::WallpaperBytes) + " bytes)");
+                            std::to_string(SystemItem::WallpaperBytes) + " bytes)");
                 const std::vector<char> bmp = EncodeBmp(ToIndexed256(image));
                 if (bmp.size() != slot.MaxBytes)
                     throw TBuildError(file, line,

@@ -159,33 +159,33 @@ TEST(VlfWriter, SystemStoreSlotsRoundTrip)
     TempDir dir;
     TVlfWriter writer;
     writer.Create((dir / "Musarix.Sy").string(), "sys");
-    for (int k = 0; k < SystemStore::IntroTileCount; ++k)
-        writer.Place(SystemStore::IntroTile(k),
-                     std::vector<char>(SystemStore::IntroTileBytes, static_cast<char>(k)));
-    writer.Place(SystemStore::ScreenWallpaper, std::vector<char>(SystemStore::WallpaperBytes, 'w'));
-    writer.Place(SystemStore::DialogWallpaper, std::vector<char>(SystemStore::WallpaperBytes, 'd'));
-    writer.Place(SystemStore::IntroMusic, std::vector<char>(SystemStore::IntroMusicMaxBytes, 'i'));
-    writer.Place(SystemStore::ClosingMusic,
-                 std::vector<char>(SystemStore::ClosingMusicMaxBytes, 'c'));
-    writer.Place(SystemStore::ClickSound, std::vector<char>(SystemStore::ClickSoundMaxBytes, 'k'));
-    writer.Place(SystemStore::LinkSound, std::vector<char>(SystemStore::LinkSoundMaxBytes, 'l'));
-    writer.Place(SystemStore::ErrorSound, std::vector<char>(100, 'e'));
+    for (int k = 0; k < SystemItem::IntroTileCount; ++k)
+        writer.Place(SystemItem::IntroTile(k),
+                     std::vector<char>(SystemItem::IntroTileBytes, static_cast<char>(k)));
+    writer.Place(SystemItem::ScreenWallpaper, std::vector<char>(SystemItem::WallpaperBytes, 'w'));
+    writer.Place(SystemItem::DialogWallpaper, std::vector<char>(SystemItem::WallpaperBytes, 'd'));
+    writer.Place(SystemItem::IntroMusic, std::vector<char>(SystemItem::IntroMusicMaxBytes, 'i'));
+    writer.Place(SystemItem::ClosingMusic,
+                 std::vector<char>(SystemItem::ClosingMusicMaxBytes, 'c'));
+    writer.Place(SystemItem::ClickSound, std::vector<char>(SystemItem::ClickSoundMaxBytes, 'k'));
+    writer.Place(SystemItem::LinkSound, std::vector<char>(SystemItem::LinkSoundMaxBytes, 'l'));
+    writer.Place(SystemItem::ErrorSound, std::vector<char>(100, 'e'));
     writer.Finish();
 
     TVlf vlf;
     vlf.Open((dir / "Musarix.Sy").string());
-    EXPECT_EQ(vlf.ItemSize(SystemStore::IntroTile(0)), SystemStore::IntroTileBytes);
-    EXPECT_EQ(vlf.ItemSize(27710), SystemStore::IntroTileBytes);
-    EXPECT_EQ(vlf.ItemSize(294570), SystemStore::IntroTileBytes);
-    EXPECT_EQ(vlf.ItemSize(321256), SystemStore::WallpaperBytes);
-    EXPECT_EQ(vlf.ItemSize(332342), SystemStore::WallpaperBytes);
-    EXPECT_EQ(vlf.ItemSize(343428), SystemStore::IntroMusicMaxBytes);
-    EXPECT_EQ(vlf.ItemSize(1549638), SystemStore::ClosingMusicMaxBytes);
-    EXPECT_EQ(vlf.ItemSize(1718312), SystemStore::ClickSoundMaxBytes);
-    EXPECT_EQ(vlf.ItemSize(1727306), SystemStore::LinkSoundMaxBytes);
+    EXPECT_EQ(vlf.ItemSize(SystemItem::IntroTile(0)), SystemItem::IntroTileBytes);
+    EXPECT_EQ(vlf.ItemSize(27710), SystemItem::IntroTileBytes);
+    EXPECT_EQ(vlf.ItemSize(294570), SystemItem::IntroTileBytes);
+    EXPECT_EQ(vlf.ItemSize(321256), SystemItem::WallpaperBytes);
+    EXPECT_EQ(vlf.ItemSize(332342), SystemItem::WallpaperBytes);
+    EXPECT_EQ(vlf.ItemSize(343428), SystemItem::IntroMusicMaxBytes);
+    EXPECT_EQ(vlf.ItemSize(1549638), SystemItem::ClosingMusicMaxBytes);
+    EXPECT_EQ(vlf.ItemSize(1718312), SystemItem::ClickSoundMaxBytes);
+    EXPECT_EQ(vlf.ItemSize(1727306), SystemItem::LinkSoundMaxBytes);
     EXPECT_EQ(vlf.ItemSize(1729408), 100u);
-    EXPECT_EQ(vlf.ReadItem(SystemStore::IntroTile(5)),
-              std::vector<char>(SystemStore::IntroTileBytes, 5));
+    EXPECT_EQ(vlf.ReadItem(SystemItem::IntroTile(5)),
+              std::vector<char>(SystemItem::IntroTileBytes, 5));
 }
 
 TEST(Vlf, RoundTrip)

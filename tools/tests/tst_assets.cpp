@@ -88,16 +88,16 @@ TEST(Pictures, SystemFormsHaveTheirExactSizes)
     ASSERT_EQ(intro.width(), 640);
     ASSERT_EQ(intro.height(), 480);
     const QImage tile = ToIndexed256(intro.copy(160, 0, 160, 160));
-    EXPECT_EQ(EncodeBmp(tile).size(), SystemStore::IntroTileBytes);
+    EXPECT_EQ(EncodeBmp(tile).size(), SystemItem::IntroTileBytes);
     const QImage wallpaper =
         GeneratePicture(ParseGeneratorRecipe("gen: kind=wallpaper hue=10"), "system.txt", 1);
-    EXPECT_EQ(EncodeBmp(ToIndexed256(wallpaper)).size(), SystemStore::WallpaperBytes);
+    EXPECT_EQ(EncodeBmp(ToIndexed256(wallpaper)).size(), SystemItem::WallpaperBytes);
     // A 24-bit picture reduced to 256 colours has the same form.
     QImage photo(100, 100, QImage::Format_RGB32);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 100; ++x)
             photo.setPixel(x, y, qRgb(x * 2, y * 2, (x * y) % 256));
-    EXPECT_EQ(EncodeBmp(ToIndexed256(photo)).size(), SystemStore::WallpaperBytes);
+    EXPECT_EQ(EncodeBmp(ToIndexed256(photo)).size(), SystemItem::WallpaperBytes);
 }
 
 TEST(Pictures, WallpaperTilesSeamlessly)

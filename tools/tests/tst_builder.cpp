@@ -175,9 +175,9 @@ TEST(Builder, BuildsTheSmallSource)
     const std::string wav = Item(dir / "out/Musarix.Sb", sound);
     EXPECT_EQ(CheckPcmWav(std::vector<char>(wav.begin(), wav.end())), "");
 
-    const std::string click = Item(dir / "out/Musarix.Sy", SystemStore::ClickSound);
+    const std::string click = Item(dir / "out/Musarix.Sy", SystemItem::ClickSound);
     EXPECT_EQ(click.substr(0, 4), "RIFF");
-    EXPECT_EQ(Item(dir / "out/Musarix.Sy", SystemStore::LinkSound), ""); // not given
+    EXPECT_EQ(Item(dir / "out/Musarix.Sy", SystemItem::LinkSound), ""); // not given
 }
 
 TEST(Builder, StarterCatalogue)
@@ -228,23 +228,23 @@ TEST(Builder, StarterCatalogue)
     const fs::path sy = dir / "data/Musarix.Sy";
     TVlf vlf;
     vlf.Open(sy.string());
-    for (int k = 0; k < SystemStore::IntroTileCount; ++k)
-        EXPECT_EQ(vlf.ItemSize(SystemStore::IntroTile(k)), SystemStore::IntroTileBytes)
+    for (int k = 0; k < SystemItem::IntroTileCount; ++k)
+        EXPECT_EQ(vlf.ItemSize(SystemItem::IntroTile(k)), SystemItem::IntroTileBytes)
             << "tile " << k;
-    EXPECT_EQ(vlf.ItemSize(SystemStore::ScreenWallpaper), SystemStore::WallpaperBytes);
-    EXPECT_EQ(vlf.ItemSize(SystemStore::DialogWallpaper), SystemStore::WallpaperBytes);
+    EXPECT_EQ(vlf.ItemSize(SystemItem::ScreenWallpaper), SystemItem::WallpaperBytes);
+    EXPECT_EQ(vlf.ItemSize(SystemItem::DialogWallpaper), SystemItem::WallpaperBytes);
     for (const auto& [position, limit] : std::vector<std::pair<long long, unsigned>>{
-             {SystemStore::IntroMusic, SystemStore::IntroMusicMaxBytes},
-             {SystemStore::ClosingMusic, SystemStore::ClosingMusicMaxBytes},
-             {SystemStore::ClickSound, SystemStore::ClickSoundMaxBytes},
-             {SystemStore::LinkSound, SystemStore::LinkSoundMaxBytes},
-             {SystemStore::ErrorSound, 10000000u}}) {
+             {SystemItem::IntroMusic, SystemItem::IntroMusicMaxBytes},
+             {SystemItem::ClosingMusic, SystemItem::ClosingMusicMaxBytes},
+             {SystemItem::ClickSound, SystemItem::ClickSoundMaxBytes},
+             {SystemItem::LinkSound, SystemItem::LinkSoundMaxBytes},
+             {SystemItem::ErrorSound, 10000000u}}) {
         EXPECT_GT(vlf.ItemSize(position), 44u) << position;
         EXPECT_LE(vlf.ItemSize(position), limit) << position;
         const std::vector<char> wav = vlf.ReadItem(position);
         EXPECT_EQ(CheckPcmWav(wav), "") << position;
     }
-    const std::vector<char> tile = vlf.ReadItem(SystemStore::IntroTile(3));
+    const std::vector<char> tile = vlf.ReadItem(SystemItem::IntroTile(3));
     ASSERT_GT(tile.size(), 30u);
     EXPECT_EQ(std::string(tile.data(), 2), "BM");
     EXPECT_EQ(static_cast<unsigned char>(tile[28]), 8u); // bits per pixel

@@ -1,0 +1,24 @@
+#include "benchmarks/grid/ResidentMemory.h"
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace musarix::bench {
+
+long ResidentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            std::istringstream fields(line.substr(6));
+            long kib = 0;
+            fields >> kib;
+            return kib;
+        }
+    }
+    return 0;
+}
+
+} // namespace musarix::bench
