@@ -55,7 +55,5 @@ static_assert(SystemItem::IntroMusic + 8 + SystemItem::IntroMusicMaxBytes ==
               SystemItem::ClosingMusic);
 static_assert(SystemItem::ClosingMusic + 8 + SystemItem::ClosingMusicMaxBytes ==
               SystemItem::ClickSound);
-static_assert(SystemItem::ClickSound + 8 + SystemItem::ClickSoundMaxBytes ==
-              SystemItem::LinkSound);
-static_assert(SystemItem::LinkSound + 8 + SystemItem::LinkSoundMaxBytes ==
-              SystemItem::ErrorSound);
+static_assert(SystemItem::ClickSound + 8 + SystemItem::ClickSoundMaxBytes == SystemItem::LinkSound);
+static_assert(SystemItem::LinkSound + 8 + SystemItem::LinkSoundMaxBytes == SystemItem::ErrorSound);

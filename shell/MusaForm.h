@@ -96,8 +96,7 @@ private:
 
 // Creates a screen without parent (it belongs to the application), runs it
 // modally and frees it. Returns the modal result.
-template <class TScreen, class... TArgs>
-int RunModalScreen(TArgs&&... Args)
+template <class TScreen, class... TArgs> int RunModalScreen(TArgs&&... Args)
 {
     std::unique_ptr<TScreen> screen = std::make_unique<TScreen>(std::forward<TArgs>(Args)...);
     return screen->exec();

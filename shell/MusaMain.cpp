@@ -4,6 +4,7 @@
 #include "collection/Eigenes.h"
 #include "controls/ShLabel.h"
 #include "controls/ShapeBut.h"
+#include "odbc/SystemStore.h"
 #include "questions/Abfrage.h"
 #include "shell/Global.h"
 #include "shell/HintFilter.h"
@@ -15,7 +16,6 @@
 #include "shell/MenuLyri.h"
 #include "shell/MenuScho.h"
 #include "shell/MenuTon.h"
-#include "odbc/SystemStore.h"
 #include "shell/Setup.h"
 
 #include <QApplication>

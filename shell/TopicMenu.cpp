@@ -2,9 +2,9 @@
 
 #include "controls/ShLabel.h"
 #include "controls/ShapeBut.h"
+#include "odbc/SystemStore.h"
 #include "shell/Global.h"
 #include "shell/MenuArt.h"
-#include "odbc/SystemStore.h"
 
 #include <QKeyEvent>
 

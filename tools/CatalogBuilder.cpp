@@ -861,10 +861,9 @@ void Builder::WriteSystemStore()
                                           "256-colour BMP of exactly " +
                                           std::to_string(SystemItem::IntroTileBytes) + " bytes)");
                 for (int k = 0; k < SystemItem::IntroTileCount; ++k) {
-                    const QImage tile = ToIndexed256(
-                        image.copy((k % 4) * SystemItem::IntroTileWidth,
-                                   (k / 4) * SystemItem::IntroTileHeight,
-                                   SystemItem::IntroTileWidth, SystemItem::IntroTileHeight));
+                    const QImage tile = ToIndexed256(image.copy(
+                        (k % 4) * SystemItem::IntroTileWidth, (k / 4) * SystemItem::IntroTileHeight,
+                        SystemItem::IntroTileWidth, SystemItem::IntroTileHeight));
                     const std::vector<char> bmp = EncodeBmp(tile);
                     if (bmp.size() != SystemItem::IntroTileBytes)
                         throw TBuildError(file, line,

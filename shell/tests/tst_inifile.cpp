@@ -109,24 +109,23 @@ TEST_F(IniFileTest, WritingKeepsEverythingItDoesNotKnow)
         ini.WriteInteger(QStringLiteral("SORTINDEX"), QStringLiteral("Song- und Liedertexte"), 0);
         ini.WriteInteger(QStringLiteral("BILD 1/2"), QStringLiteral("XPos"), -4);
     }
-    EXPECT_EQ(ReadRaw(QStringLiteral("keep.ini")),
-              QByteArray("; Musarix settings\n"
-                         "[MUSARIX]\n"
-                         "DataPath=/media/cdrom/\n"
-                         "Click=0\n"
-                         "Unbekannt=bleibt\n"
-                         "Hinweise=1\n"
-                         "\n"
-                         "[SORTINDEX]\n"
-                         "Song- und Liedertexte=0\n"
-                         "Song- und Liedertexte=0\n"
-                         "Zeile ohne Gleichheitszeichen\n"
-                         "\n"
-                         "[Fremd]\n"
-                         "x=y\n"
-                         "\n"
-                         "[BILD 1/2]\n"
-                         "XPos=-4\n"));
+    EXPECT_EQ(ReadRaw(QStringLiteral("keep.ini")), QByteArray("; Musarix settings\n"
+                                                              "[MUSARIX]\n"
+                                                              "DataPath=/media/cdrom/\n"
+                                                              "Click=0\n"
+                                                              "Unbekannt=bleibt\n"
+                                                              "Hinweise=1\n"
+                                                              "\n"
+                                                              "[SORTINDEX]\n"
+                                                              "Song- und Liedertexte=0\n"
+                                                              "Song- und Liedertexte=0\n"
+                                                              "Zeile ohne Gleichheitszeichen\n"
+                                                              "\n"
+                                                              "[Fremd]\n"
+                                                              "x=y\n"
+                                                              "\n"
+                                                              "[BILD 1/2]\n"
+                                                              "XPos=-4\n"));
 
     TIniFile again(PathOf(QStringLiteral("keep.ini")));
     EXPECT_EQ(again.ReadInteger(QStringLiteral("BILD 1/2"), QStringLiteral("XPos"), 0), -4);
