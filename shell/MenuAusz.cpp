@@ -3,7 +3,7 @@
 #include "browse/MenuGrid.h"
 #include "controls/ShapeBut.h"
 #include "shell/Global.h"
-#include "shell/MenuArt.h"
+#include "controls/MenuArt.h"
 
 namespace {
 

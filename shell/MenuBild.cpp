@@ -2,7 +2,7 @@
 
 #include "browse/MenuGrid.h"
 #include "controls/ShapeBut.h"
-#include "shell/MenuArt.h"
+#include "controls/MenuArt.h"
 
 TfrmBildMenu::TfrmBildMenu(QWidget* Parent)
     : TTopicMenu(QStringLiteral("Bildergalerie"), QSize(463, 334), 19,

@@ -3,7 +3,7 @@
 #include "browse/MenuGrid.h"
 #include "controls/ShapeBut.h"
 #include "pages/DispData.h"
-#include "shell/MenuArt.h"
+#include "controls/MenuArt.h"
 
 TfrmFachMenu::TfrmFachMenu(QWidget* Parent)
     : TTopicMenu(QStringLiteral("Fachliches"), QSize(467, 306), 26,

@@ -2,7 +2,7 @@
 
 #include "browse/MenuGrid.h"
 #include "controls/ShapeBut.h"
-#include "shell/MenuArt.h"
+#include "controls/MenuArt.h"
 
 TfrmInPeMenu::TfrmInPeMenu(QWidget* Parent)
     : TTopicMenu(QStringLiteral("Musiker"), QSize(372, 261), 22, QStringLiteral("MENUE: MUSIKER"),

@@ -3,7 +3,7 @@
 #include "browse/MenuGrid.h"
 #include "controls/ShapeBut.h"
 #include "pages/DispData.h"
-#include "shell/MenuArt.h"
+#include "controls/MenuArt.h"
 
 TfrmLyriMenu::TfrmLyriMenu(QWidget* Parent)
     : TTopicMenu(QStringLiteral("Texte / Libretti"), QSize(535, 291), 24,

@@ -2,7 +2,7 @@
 
 #include "browse/MenuGrid.h"
 #include "controls/ShapeBut.h"
-#include "shell/MenuArt.h"
+#include "controls/MenuArt.h"
 
 TfrmSchoMenu::TfrmSchoMenu(QWidget* Parent)
     : TTopicMenu(QStringLiteral("Da war noch..."), QSize(372, 249), 25,

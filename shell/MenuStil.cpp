@@ -2,7 +2,7 @@
 
 #include "browse/StilSuch.h"
 #include "controls/ShapeBut.h"
-#include "shell/MenuArt.h"
+#include "controls/MenuArt.h"
 #include "sound/CateExam.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "browse/InstSuch.h"
 #include "controls/ShapeBut.h"
-#include "shell/MenuArt.h"
+#include "controls/MenuArt.h"
 #include "shell/MenuStil.h"
 
 TfrmTonMenu::TfrmTonMenu(QWidget* Parent)

@@ -8,7 +8,7 @@
 #include "questions/Abfrage.h"
 #include "shell/Global.h"
 #include "shell/HintFilter.h"
-#include "shell/MenuArt.h"
+#include "controls/MenuArt.h"
 #include "shell/MenuAusz.h"
 #include "shell/MenuBild.h"
 #include "shell/MenuFach.h"

@@ -4,7 +4,7 @@
 #include "controls/ShapeBut.h"
 #include "odbc/SystemStore.h"
 #include "shell/Global.h"
-#include "shell/MenuArt.h"
+#include "controls/MenuArt.h"
 
 #include <QKeyEvent>
 

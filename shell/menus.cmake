@@ -1,8 +1,5 @@
-# The main menu, the eight topic menus, the options dialog and the pictures
-# they are drawn with.
+# The main menu, the eight topic menus and the options dialog.
 target_sources(musarix_shell PRIVATE
-  ${CMAKE_CURRENT_SOURCE_DIR}/MenuMotifs.h ${CMAKE_CURRENT_SOURCE_DIR}/MenuMotifs.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/MenuArt.h ${CMAKE_CURRENT_SOURCE_DIR}/MenuArt.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/TopicMenu.h ${CMAKE_CURRENT_SOURCE_DIR}/TopicMenu.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/MusaMain.h ${CMAKE_CURRENT_SOURCE_DIR}/MusaMain.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/MenuLyri.h ${CMAKE_CURRENT_SOURCE_DIR}/MenuLyri.cpp

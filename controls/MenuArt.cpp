@@ -1,4 +1,4 @@
-#include "shell/MenuArt.h"
+#include "controls/MenuArt.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

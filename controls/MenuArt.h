@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/MenuMotifs.h"
+#include "controls/MenuMotifs.h"
 
 #include <QColor>
 #include <QFont>

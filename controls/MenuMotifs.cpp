@@ -1,4 +1,4 @@
-#include "shell/MenuMotifs.h"
+#include "controls/MenuMotifs.h"
 
 #include <QFont>
 #include <QLinearGradient>
