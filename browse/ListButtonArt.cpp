@@ -1,5 +1,7 @@
 #include "browse/ListButtonArt.h"
 
+#include "controls/MenuArt.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -13,40 +15,11 @@ namespace {
 // Room for the bevel rings the shaped button grows around its picture.
 constexpr qreal Margin = 4.5;
 
-QFont PlateFont(int PixelSize)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(PixelSize);
-    font.setBold(true);
-    return font;
-}
-
 QImage Canvas(QSize Size)
 {
     QImage canvas(Size, QImage::Format_ARGB32);
     canvas.fill(Qt::transparent);
     return canvas;
-}
-
-// Pixels that are mostly covered keep their colour, the rest become the key.
-QImage Keyed(const QImage& Drawing)
-{
-    QImage keyed(Drawing.size(), QImage::Format_RGB32);
-    for (int y = 0; y < Drawing.height(); ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(Drawing.constScanLine(y));
-        auto* to = reinterpret_cast<QRgb*>(keyed.scanLine(y));
-        for (int x = 0; x < Drawing.width(); ++x) {
-            QRgb pixel = KeyColor;
-            if (qAlpha(from[x]) >= 128) {
-                pixel = qRgb(qRed(from[x]), qGreen(from[x]), qBlue(from[x]));
-                if ((pixel & 0xFFFFFFu) == (KeyColor & 0xFFFFFFu))
-                    pixel = qRgb(0xFE, 0x00, 0xFE);
-            }
-            to[x] = pixel;
-        }
-    }
-    return keyed;
 }
 
 // The plate with its sign in a light disc on the left and the word beside it.
@@ -79,13 +52,13 @@ QImage PlatePicture(QSize Size, const QColor& Color, const QString& Word, DrawSi
                          plate.height() - 4);
     int pixelSize = 16;
     while (pixelSize > 9 &&
-           QFontMetricsF(PlateFont(pixelSize)).horizontalAdvance(Word) > textBox.width())
+           QFontMetricsF(MenuArt::PictureFont(pixelSize)).horizontalAdvance(Word) > textBox.width())
         --pixelSize;
-    painter.setFont(PlateFont(pixelSize));
+    painter.setFont(MenuArt::PictureFont(pixelSize));
     painter.setPen(Qt::white);
     painter.drawText(textBox, Qt::AlignCenter, Word);
     painter.end();
-    return Keyed(canvas);
+    return MenuArt::Keyed(canvas);
 }
 
 // A hand whose finger points to the right, at an entry of the list.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/MenuArt.h"
+
 #include <QImage>
 #include <QSize>
 
@@ -11,7 +13,7 @@
 namespace ListButtonArt {
 
 // No drawing uses this colour, so it can mark the transparent parts.
-inline constexpr QRgb KeyColor = 0xFFFF00FF;
+inline constexpr QRgb KeyColor = MenuArt::KeyColor;
 
 // "Auswahl": a pointing hand on a green plate.
 QImage SelectPicture(QSize Size);

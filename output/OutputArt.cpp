@@ -1,5 +1,7 @@
 #include "output/OutputArt.h"
 
+#include "controls/MenuArt.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -196,28 +198,6 @@ QImage Canvas(QSize Size)
     return canvas;
 }
 
-// Pixels that are mostly covered keep their colour, the rest become the key
-// colour; a drawn pixel never reads as transparent.
-QImage Keyed(const QImage& Drawing)
-{
-    const QImage argb = Drawing.convertToFormat(QImage::Format_ARGB32);
-    QImage keyed(argb.size(), QImage::Format_RGB32);
-    for (int y = 0; y < argb.height(); ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        auto* to = reinterpret_cast<QRgb*>(keyed.scanLine(y));
-        for (int x = 0; x < argb.width(); ++x) {
-            QRgb pixel = KeyColor;
-            if (qAlpha(from[x]) >= 128) {
-                pixel = qRgb(qRed(from[x]), qGreen(from[x]), qBlue(from[x]));
-                if ((pixel & 0xFFFFFFu) == (KeyColor & 0xFFFFFFu))
-                    pixel = qRgb(0xFE, 0x00, 0xFE);
-            }
-            to[x] = pixel;
-        }
-    }
-    return keyed;
-}
-
 void PaintPlate(QPainter& P, const QRectF& Box, qreal Radius)
 {
     QLinearGradient fill(0, Box.top(), 0, Box.bottom());
@@ -300,7 +280,7 @@ QImage TilePicture(TOutputMotif Motif, QSize Size, const QString& Caption)
     painter.setFont(font);
     painter.setPen(Ink);
     painter.drawText(textBox, Qt::AlignCenter, Caption);
-    return Keyed(canvas);
+    return MenuArt::Keyed(canvas);
 }
 
 QImage PlatePicture(TOutputMotif Motif, QSize Size, const QString& Caption)
@@ -319,7 +299,7 @@ QImage PlatePicture(TOutputMotif Motif, QSize Size, const QString& Caption)
     painter.setFont(FittingFont(Caption, textBox.width(), 15));
     painter.setPen(Ink);
     painter.drawText(textBox, Qt::AlignCenter, Caption);
-    return Keyed(canvas);
+    return MenuArt::Keyed(canvas);
 }
 
 } // namespace OutputArt

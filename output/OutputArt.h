@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/MenuArt.h"
+
 #include <QImage>
 #include <QRectF>
 #include <QSize>
@@ -24,7 +26,7 @@ enum class TOutputMotif {
 };
 
 // No drawing uses this colour, so it marks the transparent parts.
-inline constexpr QRgb KeyColor = 0xFFFF00FF;
+inline constexpr QRgb KeyColor = MenuArt::KeyColor;
 
 // A square tile: the motif large on top, Caption in one line at its foot.
 QImage TilePicture(TOutputMotif Motif, QSize Size, const QString& Caption);
