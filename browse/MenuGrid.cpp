@@ -12,6 +12,7 @@
 #include "shell/Global.h"
 #include "shell/IniFile.h"
 #include "shell/SqlText.h"
+#include "shell/WaitCursor.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -41,17 +42,6 @@ constexpr int NameWidthPlain = 610;
 constexpr int NameWidthWithSort = 294;
 constexpr int SecondColumnWidth = 320;
 constexpr int SearchDelayMs = 500;
-
-// Sets the hourglass for the life of the object, also when the statement
-// fails on the way.
-class TWaitCursor
-{
-public:
-    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
-    TWaitCursor(const TWaitCursor&) = delete;
-    TWaitCursor& operator=(const TWaitCursor&) = delete;
-};
 
 QString Text(THstmt& Stmt, const QString& Column)
 {

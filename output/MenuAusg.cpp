@@ -8,6 +8,7 @@
 #include "output/Raender.h"
 #include "richtext/WPRichText.h"
 #include "shell/Global.h"
+#include "shell/WaitCursor.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -26,16 +27,6 @@ constexpr int ButtonHeight = 84;
 constexpr int Gap = 8;
 // The way back stands a little apart from the four ways out.
 constexpr int BackGap = 22;
-
-// The hourglass for the time of a print or a copy, also when it fails.
-class TWaitCursor
-{
-public:
-    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
-    TWaitCursor(const TWaitCursor&) = delete;
-    TWaitCursor& operator=(const TWaitCursor&) = delete;
-};
 
 } // namespace
 
