@@ -379,8 +379,7 @@ void TfrmMenuGrid::showEvent(QShowEvent* Event)
     TMusaForm::showEvent(Event);
     if (Event->spontaneous())
         return;
-    const QSize display = DisplaySize();
-    move((display.width() - width()) / 2, (display.height() - height()) / 2);
+    CentreOnDisplay();
     FormShow();
 }
 

@@ -70,6 +70,12 @@ void TMusaForm::Implode()
     QCoreApplication::processEvents();
 }
 
+void TMusaForm::CentreOnDisplay()
+{
+    const QSize display = DisplaySize();
+    move((display.width() - width()) / 2, (display.height() - height()) / 2);
+}
+
 void TMusaForm::Explode()
 {
     if (!FImploded)

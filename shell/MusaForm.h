@@ -27,6 +27,10 @@ public:
     // Brings an imploded screen back to where it was.
     void Explode();
 
+    // Puts the screen in the middle of the display (the full-screen screens,
+    // which keep no position of their own).
+    void CentreOnDisplay();
+
     // Applies the position stored under Section (and the size, for a
     // resizable screen) and keeps the screen on the display.
     void ReadPosition(const QString& Section);

@@ -2,13 +2,13 @@
 
 #include "browse/MenuGrid.h"
 #include "collection/Eigenes.h"
+#include "controls/MenuArt.h"
 #include "controls/ShLabel.h"
 #include "controls/ShapeBut.h"
 #include "odbc/SystemStore.h"
 #include "questions/Abfrage.h"
 #include "shell/Global.h"
 #include "shell/HintFilter.h"
-#include "controls/MenuArt.h"
 #include "shell/MenuAusz.h"
 #include "shell/MenuBild.h"
 #include "shell/MenuFach.h"
@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QShowEvent>
 
 namespace {
 
@@ -139,6 +140,15 @@ TShapeButton* TfrmMain::AddButton(const QString& Name, const QRect& Place, const
     button->setGeometry(Place);
     button->setToolTip(Hint);
     return button;
+}
+
+void TfrmMain::showEvent(QShowEvent* Event)
+{
+    TMusaForm::showEvent(Event);
+    // Restoring from the task bar is a spontaneous show; the screen stays
+    // where it was then.
+    if (!Event->spontaneous())
+        CentreOnDisplay();
 }
 
 void TfrmMain::pbSchoteClick()

@@ -48,6 +48,7 @@ public:
 
 protected:
     bool FormKeyUp(QKeyEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
 
 private:
     TShapeButton* AddButton(const QString& Name, const QRect& Place, const QImage& Picture,

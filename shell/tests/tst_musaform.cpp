@@ -195,6 +195,25 @@ TEST_F(MusaFormTest, ImplodedScreenWritesNoPosition)
 
 // --- implode and explode ------------------------------------------------------------
 
+TEST_F(MusaFormTest, FullScreenScreensLieExactlyOverEachOther)
+{
+    // The main menu and a category list are both 640 x 480; a list opened
+    // over the menu must cover it exactly, whatever place it had before.
+    TMusaForm menu;
+    menu.setWindowFlags(Qt::FramelessWindowHint);
+    menu.resize(640, 480);
+    menu.move(3, 7);
+    menu.CentreOnDisplay();
+    EXPECT_EQ(menu.pos(), QPoint(192, 144));
+    menu.show();
+    TMusaForm list;
+    list.setWindowFlags(Qt::FramelessWindowHint);
+    list.resize(640, 480);
+    list.show();
+    list.CentreOnDisplay();
+    EXPECT_EQ(list.geometry(), menu.geometry());
+}
+
 TEST_F(MusaFormTest, ImplodeTwiceThenExplodeOnceComesBackToTheFirstPlace)
 {
     TMusaForm screen;
