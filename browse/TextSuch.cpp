@@ -28,7 +28,8 @@ TfrmTextSuche::TfrmTextSuche(QWidget* Parent) : TMusaForm(Parent)
     const QSize size(150, 52);
     pbOk = new TShapeButton(this);
     pbOk->setObjectName(QStringLiteral("pbOk"));
-    pbOk->SetPicture(OutputArt::PlatePicture(OutputArt::TOutputMotif::Ok, size, QStringLiteral("OK")));
+    pbOk->SetPicture(
+        OutputArt::PlatePicture(OutputArt::TOutputMotif::Ok, size, QStringLiteral("OK")));
     pbOk->move(16, 80);
     pbCancel = new TShapeButton(this);
     pbCancel->setObjectName(QStringLiteral("pbCancel"));
