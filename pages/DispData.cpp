@@ -28,7 +28,11 @@ namespace {
 const QString Section = QStringLiteral("DATENANZEIGE");
 constexpr int PanelLeft = 7;
 constexpr int PanelTop = 8;
-const QSize ButtonSize(132, 40);
+// Narrow enough that the five buttons never overlap at the smallest width:
+// back and forward meet in the middle, print and search stand left of them.
+const QSize ButtonSize(108, 40);
+constexpr int MinimumWidth = 600;
+constexpr int MinimumHeight = 360;
 const QColor ButtonColor(0x48, 0x60, 0x90);
 
 TfrmDispData::TErrorDisplay& ErrorDisplay()
@@ -73,6 +77,7 @@ TfrmDispData::TfrmDispData(QWidget* Parent)
     SetResizable(true);
     SetWallpaper(SystemItem::DialogWallpaper);
     resize(640, 480);
+    setMinimumSize(MinimumWidth, MinimumHeight);
 
     pnlRichText = new QFrame(this);
     pnlRichText->setObjectName(QStringLiteral("pnlRichText"));

@@ -39,6 +39,25 @@ TEST_F(PageHistory, TwentyOneLinksDropTheFirstPage)
     EXPECT_EQ(std::count(FSounds.begin(), FSounds.end(), TInterfaceSound::Link), 20);
 }
 
+TEST_F(PageHistory, ButtonsNeverOverlapHoweverSmallTheWindow)
+{
+    Page(1, 1);
+    FScreen->show();
+    for (const QSize size : {QSize(640, 480), FScreen->minimumSize(), QSize(1000, 700)}) {
+        FScreen->resize(size.expandedTo(FScreen->minimumSize()));
+        FScreen->FormResize();
+        const QList<QWidget*> buttons = {FScreen->pbPrint, FScreen->pbSuchen, FScreen->pbPrev,
+                                         FScreen->pbNext, FScreen->pbClose};
+        for (qsizetype i = 0; i < buttons.size(); ++i)
+            for (qsizetype j = i + 1; j < buttons.size(); ++j)
+                EXPECT_FALSE(buttons[i]->geometry().intersects(buttons[j]->geometry()))
+                    << buttons[i]->objectName().toStdString() << " and "
+                    << buttons[j]->objectName().toStdString() << " at " << size.width();
+        // Back and forward meet in the middle.
+        EXPECT_EQ(FScreen->pbPrev->geometry().right() + 1, FScreen->pbNext->x());
+    }
+}
+
 TEST_F(PageHistory, BackTwiceThenALinkKeepsTheForwardPart)
 {
     Page(1, 1);
