@@ -93,26 +93,6 @@ void SetMargins(const TMargins& Margins)
     MarginBottom = Margins[3];
 }
 
-TSoundLog::TSoundLog() : FOldKeyClick(KeyClick)
-{
-    KeyClick = true;
-    SetSoundObserver([this](TInterfaceSound Sound) { FSounds.push_back(Sound); });
-}
-
-TSoundLog::~TSoundLog()
-{
-    SetSoundObserver({});
-    KeyClick = FOldKeyClick;
-}
-
-int TSoundLog::Clicks() const
-{
-    int clicks = 0;
-    for (const TInterfaceSound sound : FSounds)
-        clicks += sound == TInterfaceSound::Click ? 1 : 0;
-    return clicks;
-}
-
 TMarginsGuard::TMarginsGuard(const TMargins& Start) : FSaved(Margins())
 {
     SetMargins(Start);

@@ -6,6 +6,7 @@
 // dialog wallpaper.
 
 #include "shell/Global.h"
+#include "shell/tests/SoundLog.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -37,23 +38,6 @@ QString SettingsFile();
 using TMargins = std::array<int, 4>;
 TMargins Margins();
 void SetMargins(const TMargins& Margins);
-
-// Every interface sound asked for while the log lives, with click sounds on.
-class TSoundLog
-{
-public:
-    TSoundLog();
-    ~TSoundLog();
-    TSoundLog(const TSoundLog&) = delete;
-    TSoundLog& operator=(const TSoundLog&) = delete;
-
-    int Clicks() const;
-    std::size_t Count() const { return FSounds.size(); }
-
-private:
-    std::vector<TInterfaceSound> FSounds;
-    bool FOldKeyClick;
-};
 
 // Keeps the margins of the test and puts the earlier ones back afterwards.
 class TMarginsGuard

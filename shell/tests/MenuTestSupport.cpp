@@ -84,27 +84,6 @@ void PressEscape(QWidget* Screen)
     QTest::keyClick(Screen, Qt::Key_Escape);
 }
 
-TSoundLog::TSoundLog() : FOldKeyClick(KeyClick)
-{
-    KeyClick = true;
-    SetSoundObserver([this](TInterfaceSound Sound) { FSounds.push_back(Sound); });
-}
-
-TSoundLog::~TSoundLog()
-{
-    SetSoundObserver({});
-    KeyClick = FOldKeyClick;
-}
-
-int TSoundLog::Clicks() const
-{
-    int clicks = 0;
-    for (const TInterfaceSound sound : FSounds) {
-        clicks += sound == TInterfaceSound::Click ? 1 : 0;
-    }
-    return clicks;
-}
-
 TScreenLog::TScreenLog(std::function<QString()> Probe) : FProbe(std::move(Probe))
 {
     ShowMenuGridHook = [this](int Kind) { Record(QStringLiteral("ShowMenuGrid(%1)").arg(Kind)); };

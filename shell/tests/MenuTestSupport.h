@@ -5,6 +5,7 @@
 // interface sounds and of the screens the menus asked for.
 
 #include "shell/Global.h"
+#include "shell/tests/SoundLog.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,24 +33,6 @@ void ForgetSettings();
 
 // Escape pressed and released on the screen.
 void PressEscape(QWidget* Screen);
-
-// Every interface sound the program asks for while the log lives; click
-// sounds on, the other sounds as they were.
-class TSoundLog
-{
-public:
-    TSoundLog();
-    ~TSoundLog();
-    TSoundLog(const TSoundLog&) = delete;
-    TSoundLog& operator=(const TSoundLog&) = delete;
-
-    int Clicks() const;
-    std::size_t Count() const { return FSounds.size(); }
-
-private:
-    std::vector<TInterfaceSound> FSounds;
-    bool FOldKeyClick;
-};
 
 // The screens the menus open, as "ShowMenuGrid(7)" and the like, each with
 // what the test wanted to know about the moment of the call (Probe).

@@ -4,6 +4,7 @@
 add_executable(tst_shell_menus
   menus_main.cpp
   MenuTestSupport.h MenuTestSupport.cpp
+  SoundLog.h SoundLog.cpp
   tst_menus_main.cpp
   tst_menus_topics.cpp
   tst_menus_awards.cpp
