@@ -8,7 +8,7 @@ gtest_discover_tests(tst_vlf)
 # The schema test also asks the real SQLite ODBC driver (named by path, so no
 # odbc.ini entry is needed) what it reports for every column.
 add_executable(tst_schema ${CMAKE_CURRENT_LIST_DIR}/tst_schema.cpp)
-target_link_libraries(tst_schema PRIVATE musarix_odbc SQLite::SQLite3 GTest::gtest_main)
+target_link_libraries(tst_schema PRIVATE musarix_odbc musarix_testsupport GTest::gtest_main)
 target_compile_definitions(tst_schema PRIVATE
   MUSARIX_SQLITE_ODBC_DRIVER="${MUSARIX_SQLITE_ODBC_DRIVER}")
 musarix_target_defaults(tst_schema)

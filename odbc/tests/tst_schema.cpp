@@ -3,6 +3,7 @@
 // the program binds them.
 
 #include "odbc/CatalogSchema.h"
+#include "tests/support/SqliteRows.h"
 
 #include <gtest/gtest.h>
 #include <sql.h>
@@ -121,20 +122,7 @@ public:
     // All rows of a query, each cell as text ("NULL" for NULL).
     std::vector<std::vector<std::string>> Rows(const std::string& sql)
     {
-        sqlite3_stmt* stmt = nullptr;
-        if (sqlite3_prepare_v2(FDb, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
-            throw std::runtime_error(sql + ": " + sqlite3_errmsg(FDb));
-        std::vector<std::vector<std::string>> rows;
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            std::vector<std::string> row;
-            for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
-                const unsigned char* text = sqlite3_column_text(stmt, i);
-                row.push_back(text ? reinterpret_cast<const char*>(text) : "NULL");
-            }
-            rows.push_back(row);
-        }
-        sqlite3_finalize(stmt);
-        return rows;
+        return SqliteRows(FDb, sql);
     }
 
     std::vector<std::string> Column(const std::string& sql)

@@ -5,6 +5,7 @@
 #include "odbc/CatalogSchema.h"
 #include "odbc/SystemStore.h"
 #include "odbc/Vlf.h"
+#include "tests/support/SqliteRows.h"
 #include "tools/BuildError.h"
 #include "tools/CatalogBuilder.h"
 #include "tools/Sounds.h"
@@ -104,20 +105,7 @@ public:
 
     std::vector<std::vector<std::string>> Rows(const std::string& sql)
     {
-        sqlite3_stmt* stmt = nullptr;
-        if (sqlite3_prepare_v2(FDb, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
-            throw std::runtime_error(sql + ": " + sqlite3_errmsg(FDb));
-        std::vector<std::vector<std::string>> rows;
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            std::vector<std::string> row;
-            for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
-                const unsigned char* t = sqlite3_column_text(stmt, i);
-                row.push_back(t ? reinterpret_cast<const char*>(t) : "NULL");
-            }
-            rows.push_back(row);
-        }
-        sqlite3_finalize(stmt);
-        return rows;
+        return SqliteRows(FDb, sql);
     }
     std::string Value(const std::string& sql)
     {
