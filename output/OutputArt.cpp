@@ -29,15 +29,6 @@ QLinearGradient Vertical(qreal Top, qreal Bottom, const QColor& From, const QCol
     return gradient;
 }
 
-QFont CaptionFont(int PixelSize)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(PixelSize);
-    font.setBold(true);
-    return font;
-}
-
 // Text lines on a sheet, as a hint of writing.
 void Lines(QPainter& P, qreal Left, qreal Top, qreal Width, int Count, qreal Step)
 {
@@ -47,21 +38,6 @@ void Lines(QPainter& P, qreal Left, qreal Top, qreal Width, int Count, qreal Ste
         const qreal y = Top + line * Step;
         P.drawLine(QPointF(Left, y), QPointF(Left + length, y));
     }
-}
-
-void DrawBack(QPainter& P)
-{
-    QPainterPath arrow;
-    arrow.moveTo(4, 44);
-    arrow.lineTo(40, 10);
-    arrow.lineTo(40, 30);
-    arrow.cubicTo(76, 30, 96, 50, 96, 90);
-    arrow.cubicTo(86, 66, 70, 58, 40, 58);
-    arrow.lineTo(40, 78);
-    arrow.closeSubpath();
-    P.setPen(QPen(QColor(0x10, 0x40, 0x10), 2));
-    P.setBrush(Vertical(10, 90, QColor(0x70, 0xD8, 0x60), QColor(0x20, 0x80, 0x28)));
-    P.drawPath(arrow);
 }
 
 // A desk printer; Sheet draws a printed page coming out at the front.
@@ -220,17 +196,22 @@ QRectF PlateArea(QSize Size)
 QFont FittingFont(const QString& Text, qreal Width, int Largest)
 {
     for (int size = Largest; size > 9; --size) {
-        const QFont font = CaptionFont(size);
+        const QFont font = MenuArt::PictureFont(size);
         if (QFontMetricsF(font).horizontalAdvance(Text) <= Width)
             return font;
     }
-    return CaptionFont(9);
+    return MenuArt::PictureFont(9);
 }
 
 } // namespace
 
 void DrawMotif(QPainter& Painter, TOutputMotif Motif, const QRectF& Box)
 {
+    // The way back is the menus' own arrow.
+    if (Motif == TOutputMotif::Back) {
+        ::DrawMotif(Painter, TMotif::Back, Box);
+        return;
+    }
     const qreal side = qMin(Box.width(), Box.height());
     Painter.save();
     Painter.setRenderHint(QPainter::Antialiasing);
@@ -238,7 +219,6 @@ void DrawMotif(QPainter& Painter, TOutputMotif Motif, const QRectF& Box)
     Painter.scale(side / DesignSize, side / DesignSize);
     switch (Motif) {
     case TOutputMotif::Back:
-        DrawBack(Painter);
         break;
     case TOutputMotif::PrinterChoice:
         DrawPrinterChoice(Painter);
